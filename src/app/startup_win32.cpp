@@ -3,7 +3,6 @@
 // boxes stand alone on the screen), then the window is shown and the loop runs.
 #include <windows.h>
 
-#include "app/controls.h"
 #include "app/events.h"
 #include "app/log.h"
 #include "app/run_directory.h"

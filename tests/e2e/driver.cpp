@@ -173,7 +173,7 @@ std::optional<message_box> tool_process::open_message_box() const {
     if (!box) return std::nullopt;
     const HWND main = main_window();
     return message_box{box, window_text(box), window_text(GetDlgItem(box, 0xFFFF)),
-                       main && IsWindowVisible(main)};
+                       main && IsWindowVisible(main), main && IsWindowEnabled(main)};
 }
 
 std::optional<message_box> tool_process::wait_for_message_box(DWORD timeout_ms) const {

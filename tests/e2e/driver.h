@@ -62,6 +62,7 @@ struct message_box {
     HWND handle{};
     std::wstring title, text;
     bool main_window_visible = false;  // when the box was found
+    bool main_window_enabled = false;  // task-modal: the box disables it
 };
 
 // A running ConanDeploy.exe, terminated at the end if it is still running.

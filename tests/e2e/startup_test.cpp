@@ -60,6 +60,7 @@ TEST(Startup, WithTheServerExecutableOneNoticeThenTheWindow) {
         EXPECT_EQ(box->title, title);
         EXPECT_EQ(box->text, found_notice);
         EXPECT_FALSE(box->main_window_visible) << "the window shows only after the notice";
+        EXPECT_FALSE(box->main_window_enabled) << "the box is task-modal";
         ASSERT_TRUE(press_ok(*box));
 
         const HWND window = tool.wait_for_shown_window();
