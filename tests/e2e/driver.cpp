@@ -92,14 +92,6 @@ bool is_group_box(HWND window) {
 
 }  // namespace
 
-std::wstring from_cp936(std::string_view text) {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                            static_cast<int>(wide.size()))));
-    return wide;
-}
-
 temp_folder::temp_folder(std::wstring_view name) {
     static int counter = 0;
     wchar_t temp[MAX_PATH + 1];

@@ -20,8 +20,6 @@ using std::filesystem::path;
 
 constexpr DWORD default_timeout_ms = 20000;
 
-std::wstring from_cp936(std::string_view text);
-
 // Polls the condition every 10 ms until it holds or the time is up.
 template <class Condition>
 bool wait_until(Condition condition, DWORD timeout_ms = default_timeout_ms) {

@@ -11,6 +11,17 @@ const std::wstring title = L"信息：";
 const std::wstring found_notice = L"为避免带来不必要的麻烦,请仔细阅读使用说明!";
 const std::wstring missing_notice = L"未找到ConanSandboxServer.exe，请将本程序放置服务端根目录!";
 
+// The start-up box: its title and text, shown while the window is still hidden.
+std::optional<message_box> expect_startup_box(const tool_process& tool, const std::wstring& text) {
+    const auto box = tool.wait_for_message_box();
+    EXPECT_TRUE(box.has_value()) << "no start-up box";
+    if (!box) return box;
+    EXPECT_EQ(box->title, title);
+    EXPECT_EQ(box->text, text);
+    EXPECT_FALSE(box->main_window_visible) << "the window shows only after the box";
+    return box;
+}
+
 // Waits for the tool to end and fails on any further message box meanwhile.
 std::optional<DWORD> exit_code_without_more_boxes(const tool_process& tool) {
     std::optional<DWORD> code;
@@ -55,11 +66,8 @@ TEST(Startup, WithTheServerExecutableOneNoticeThenTheWindow) {
         const auto before = files_below(temp.root());
 
         tool_process tool(temp.root() / L"ConanDeploy.exe", elsewhere.root());
-        const auto box = tool.wait_for_message_box();
+        const auto box = expect_startup_box(tool, found_notice);
         ASSERT_TRUE(box.has_value());
-        EXPECT_EQ(box->title, title);
-        EXPECT_EQ(box->text, found_notice);
-        EXPECT_FALSE(box->main_window_visible) << "the window shows only after the notice";
         EXPECT_FALSE(box->main_window_enabled) << "the box is task-modal";
         ASSERT_TRUE(press_ok(*box));
 
@@ -92,11 +100,8 @@ TEST(Startup, WithoutTheServerExecutableOneBoxThenCloseAndExitZero) {
         const auto before = files_below(temp.root());
 
         tool_process tool(temp.root() / L"ConanDeploy.exe", elsewhere.root());
-        const auto box = tool.wait_for_message_box();
+        const auto box = expect_startup_box(tool, missing_notice);
         ASSERT_TRUE(box.has_value());
-        EXPECT_EQ(box->title, title);
-        EXPECT_EQ(box->text, missing_notice);
-        EXPECT_FALSE(box->main_window_visible);
         ASSERT_TRUE(press_ok(*box));
 
         EXPECT_EQ(exit_code_without_more_boxes(tool), std::optional<DWORD>(0));

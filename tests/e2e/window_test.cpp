@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/wide_text_win32.h"
 #include "driver.h"
 
 namespace e2e {
@@ -36,9 +37,9 @@ TEST_F(Window, EveryControlInItsPlaceWithItsInitialState) {
         ASSERT_NE(handle, nullptr) << "no control of its kind at its place: row " << &row - layout_table.data();
         EXPECT_TRUE(IsWindowVisible(handle));
         EXPECT_TRUE(IsWindowEnabled(handle));
-        EXPECT_EQ(window_text(handle), shows_text(row.kind) ? from_cp936(row.text) : L"");
+        EXPECT_EQ(window_text(handle), shows_text(row.kind) ? widen(row.text) : L"");
         std::vector<std::wstring> items;
-        for (const char* item : row.items) items.push_back(from_cp936(item));
+        for (const char* item : row.items) items.push_back(widen(item));
         if (row.kind == control_kind::combo_box) {
             EXPECT_EQ(combo_items(handle), items);
             EXPECT_EQ(SendMessageW(handle, CB_GETCURSEL, 0, 0), CB_ERR);
