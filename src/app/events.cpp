@@ -3,11 +3,13 @@
 #include <array>
 
 #include "app/shell.h"
+#include "settings/settings.h"
 
 namespace {
 
 constexpr std::array events_table{
     event_binding{control::窗口, event::created, main_window_created},
+    event_binding{control::按钮1, event::clicked, deploy_settings},
 };
 
 bool events_released = false;

@@ -8,6 +8,7 @@
 #include "app/run_directory.h"
 #include "app/shell.h"
 #include "app/window_win32.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ void check_server_root() {
 
 void main_window_created() {
     check_server_root();
-    // The settings are loaded here, whatever the check found.
+    load_settings();  // whatever the check found; a queued close comes after it
 }
 
 int program_start() {
