@@ -237,6 +237,16 @@ HWND focused_window(HWND main_window) {
     return info.hwndFocus;
 }
 
+void set_text(HWND control, const std::wstring& text) {
+    send(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+bool wait_for_lines(HWND list, std::size_t count, DWORD timeout_ms) {
+    return wait_until([&] { return send(list, LB_GETCOUNT) == static_cast<LRESULT>(count); }, timeout_ms);
+}
+
 void press_key(HWND main_window, WPARAM virtual_key) {
     HWND target = focused_window(main_window);
     if (!target) target = main_window;

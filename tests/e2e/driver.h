@@ -98,6 +98,15 @@ std::vector<std::wstring> combo_items(HWND combo);
 std::vector<std::wstring> list_lines(HWND list);
 HWND focused_window(HWND main_window);
 
+// Sets an edit box's or a combo box's text, as typing or pasting would.
+void set_text(HWND control, const std::wstring& text);
+
+// Clicks a push button.
+void click(HWND button);
+
+// Waits until the list has that many lines; false on time-out.
+bool wait_for_lines(HWND list, std::size_t count, DWORD timeout_ms = default_timeout_ms);
+
 // A key press posted to the control that has the focus, as the keyboard delivers it.
 void press_key(HWND main_window, WPARAM virtual_key);
 
