@@ -53,7 +53,10 @@ bool replace_file_bytes(const std::wstring& path, std::string_view bytes) {
         return false;
     const std::wstring temporary = path + L".ConanDeploy.tmp";
     bool replaced = write_whole(temporary, bytes);
-    if (replaced && attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(temporary.c_str(), attributes);
+    // The new file keeps the old one's hidden or system mark, if it had one.
+    constexpr DWORD plain = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NORMAL;
+    if (replaced && attributes != INVALID_FILE_ATTRIBUTES && (attributes & ~plain))
+        SetFileAttributesW(temporary.c_str(), attributes);
     replaced = replaced && MoveFileExW(temporary.c_str(), path.c_str(),
                                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!replaced) DeleteFileW(temporary.c_str());
