@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include <tlhelp32.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -245,6 +247,31 @@ void click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
 bool wait_for_lines(HWND list, std::size_t count, DWORD timeout_ms) {
     return wait_until([&] { return send(list, LB_GETCOUNT) == static_cast<LRESULT>(count); }, timeout_ms);
+}
+
+void drop_down(HWND combo) {
+    send(combo, CB_SHOWDROPDOWN, TRUE);
+    send(combo, CB_SHOWDROPDOWN, FALSE);
+}
+
+std::vector<DWORD> processes_named(std::wstring_view name) {
+    std::vector<DWORD> ids;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (_wcsicmp(entry.szExeFile, std::wstring(name).c_str()) == 0) ids.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return ids;
+}
+
+void end_process(DWORD id) {
+    if (const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+    }
 }
 
 void press_key(HWND main_window, WPARAM virtual_key) {

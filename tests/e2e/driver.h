@@ -107,6 +107,15 @@ void click(HWND button);
 // Waits until the list has that many lines; false on time-out.
 bool wait_for_lines(HWND list, std::size_t count, DWORD timeout_ms = default_timeout_ms);
 
+// Opens a combo box's list and closes it again, as a click on its arrow would.
+void drop_down(HWND combo);
+
+// The IDs of the running processes of that executable name (letter case ignored).
+std::vector<DWORD> processes_named(std::wstring_view name);
+
+// Ends a process that a test caused to start (by a batch file the tool ran), by its ID.
+void end_process(DWORD id);
+
 // A key press posted to the control that has the focus, as the keyboard delivers it.
 void press_key(HWND main_window, WPARAM virtual_key);
 
