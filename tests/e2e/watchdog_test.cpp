@@ -148,7 +148,7 @@ TEST(Watchdog, SlotRestartsItsServerAfterACrash) {
     ASSERT_TRUE(wait_for_lines(t.log, 4, 5000));
     const ULONGLONG noticed = GetTickCount64();
     EXPECT_TRUE(starts_with(list_lines(t.log)[3], L"检测到进程一服务端崩溃,重新启动! "));
-    EXPECT_LE(noticed - killed, 2000u) << "about one period";
+    EXPECT_LE(noticed - killed, 2500u) << "about one period, with room for a slow machine";
     EXPECT_TRUE(wait_until([&] { return !processes_named(server).empty(); })) << "StartServer1.bat started it again";
 
     const size_t lines = list_lines(t.log).size();
