@@ -45,15 +45,9 @@ bool deploy_file(std::string_view file, const std::vector<const setting*>& rows)
 
 void deploy_settings() {
     std::string failed_files;
-    std::vector<const setting*> rows;
-    for (size_t step = 0; step < deploy_order.size(); ++step) {
-        rows.push_back(&settings_map[deploy_order[step]]);
-        const bool last_of_file = step + 1 == deploy_order.size() ||
-                                  settings_map[deploy_order[step + 1]].file != rows.back()->file;
-        if (!last_of_file) continue;
-        if (!deploy_file(rows.back()->file, rows)) failed_files += "\n" + std::string(rows.back()->file);
-        rows.clear();
-    }
+    for_each_file(deploy_order, [&](std::string_view file, const std::vector<const setting*>& rows) {
+        if (!deploy_file(file, rows)) failed_files += "\n" + std::string(file);
+    });
     if (failed_files.empty())
         append_log_line("服务器部署完毕! ");
     else

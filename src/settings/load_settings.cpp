@@ -9,14 +9,11 @@
 #include "settings/settings_map.h"
 
 void load_settings() {
-    std::string_view file_read;
-    std::string contents;
-    for (const setting& row : settings_map) {
-        if (row.file != file_read) {
-            contents = read_file_bytes(settings_file_path(row.file)).value_or("");
-            file_read = row.file;
+    for_each_file(load_order, [](std::string_view file, const std::vector<const setting*>& rows) {
+        const std::string contents = read_file_bytes(settings_file_path(file)).value_or("");
+        for (const setting* row : rows) {
+            const std::string value = read_profile_value(contents, row->section, row->key).value_or("");
+            write_text(row->source, window_form(*row, value, values_are_utf8(contents)));
         }
-        const std::string value = read_profile_value(contents, row.section, row.key).value_or("");
-        write_text(row.source, window_form(row, value, values_are_utf8(contents)));
-    }
+    });
 }

@@ -4,8 +4,10 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/layout.h"
 
@@ -32,9 +34,22 @@ inline constexpr std::array settings_map{
     setting{control::服务器端口, "/Engine/Config/BaseEngine.ini", "URL", "Port", carried_as::text},
 };
 
-// The load walks the map in its own order; the deploy in this one. Rows of the
-// same file stand together in both.
+// The orders in which the load and the deploy walk the map. Rows of the same
+// file stand together in both, so that each file is read (and written) once.
+inline constexpr std::array load_order{0, 1, 2, 3, 4, 5};
 inline constexpr std::array deploy_order{0, 3, 1, 2, 4, 5};
+
+// Calls visit(file, rows) for each run of rows of one file, in the given order.
+template <class Visit>
+void for_each_file(std::span<const int> order, Visit visit) {
+    std::vector<const setting*> rows;
+    for (size_t step = 0; step < order.size(); ++step) {
+        rows.push_back(&settings_map[order[step]]);
+        if (step + 1 < order.size() && settings_map[order[step + 1]].file == rows.back()->file) continue;
+        visit(rows.back()->file, rows);
+        rows.clear();
+    }
+}
 
 // The text a control shows for a file value (the empty text for a missing one).
 std::string window_form(const setting& row, std::string_view file_value, bool utf8_file);

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "../unit/utf16_file.h"  // as the game saves a file that holds Chinese text
 #include "driver.h"
 
 namespace e2e {
@@ -69,13 +70,6 @@ std::string replaced(std::string text, std::string_view old_part, std::string_vi
     return text;
 }
 
-// UTF-16 LE with its mark, as the game saves a file that holds Chinese text.
-std::string utf16_file(std::wstring_view text) {
-    std::string file = "\xFF\xFE";
-    for (wchar_t unit : text) file += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-    return file;
-}
-
 struct load_case {
     const char* what;
     std::map<path, std::string> files;
@@ -88,7 +82,7 @@ const load_case load_cases[] = {
       {base_engine_ini, base_engine_file}},
      {L"服务器", L"s3cret pass", L"PVP", L"70", L"27015", L""}},
     {"False, missing keys, a UTF-16 file",
-     {{server_settings_ini, utf16_file(L"[ServerSettings]\r\nAdminPassword=密码\r\nPVPEnabled=False\r\n")},
+     {{server_settings_ini, utf16_file(u"[ServerSettings]\r\nAdminPassword=密码\r\nPVPEnabled=False\r\n")},
       {base_engine_ini, "[URL]\r\nPort=7777\r\n"}},
      {L"", L"密码", L"PVE", L"", L"", L"7777"}},
     {"lower-case true stays as it is",
